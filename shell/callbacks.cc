@@ -1,0 +1,42 @@
+// The order of work inside each callback, and the guard that keeps errors out of the engine.
+#include "shell/callbacks.h"
+
+#include "comments/dispatcher.h"
+#include "host/host_game.h"
+#include "shell/debugger_state.h"
+#include "trace/trace_report.h"
+#include "watch/watch_report.h"
+
+namespace vesk {
+
+namespace {
+// A report that cannot be composed or shown (out of memory, say) is dropped; the engine must
+// never see an exception, and the next report starts afresh.
+template <typename Step>
+void guarded(Step step) noexcept {
+  try {
+    step();
+  } catch (...) {
+  }
+}
+}  // namespace
+
+bool handleComment(const CommentRecord* record) noexcept {
+  if (record == nullptr) return true;
+  const CommentCommand command = matchKeyword(commandName(*record));
+  if (command == CommentCommand::kNone) return true;
+  guarded([&] { runCommentCommand(command, *record, debuggerState()); });
+  return false;
+}
+
+bool handleEventCommand(const ScriptLineRecord* line, ScriptPosition at) noexcept {
+  DebuggerState& state = debuggerState();
+  if (!state.switches.empty()) guarded([&] { reportSwitchWatchChanges(state.switches, hostGame(), at); });
+  if (!state.variables.empty()) guarded([&] { reportVariableWatchChanges(state.variables, hostGame(), at); });
+  if (state.scriptDebuggingActive && line != nullptr) {
+    guarded([&] { reportCommandTrace(true, *line, at, hostGame()); });
+  }
+  return true;
+}
+
+}  // namespace vesk

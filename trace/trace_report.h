@@ -1,0 +1,16 @@
+// The trace step: while script debugging is on, one box before each switch or variable
+// operation command that says where it stands and what it is about to do.
+#pragma once
+
+#include "host/host_game.h"
+#include "shell/records.h"
+#include "shell/script_position.h"
+
+namespace vesk {
+
+// Shows the trace box for codes 10210 and 10220 when `debuggingActive`; for anything else
+// returns without reading the game. May throw std::bad_alloc while composing; then nothing is
+// shown.
+void reportCommandTrace(bool debuggingActive, const ScriptLineRecord& line, ScriptPosition at, HostGame& game);
+
+}  // namespace vesk
