@@ -1,0 +1,245 @@
+// The script reader: one directive a line, checked whole before anything runs.
+#include "tools/vesk-sim/script.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
+
+#include "trace/descriptions.h"
+
+namespace vesk::sim {
+
+namespace {
+
+struct Failure {
+  std::string message;
+};
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+std::string_view trim(std::string_view s) {
+  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// Splits off the next blank-separated word.
+std::string_view nextWord(std::string_view& rest) {
+  rest = trim(rest);
+  size_t end = 0;
+  while (end < rest.size() && !isBlank(rest[end])) ++end;
+  std::string_view word = rest.substr(0, end);
+  rest = trim(rest.substr(end));
+  return word;
+}
+
+int32_t parseInt32(std::string_view word, const char* what) {
+  std::string_view digits = word;
+  bool negative = false;
+  if (!digits.empty() && digits.front() == '-') {
+    negative = true;
+    digits.remove_prefix(1);
+  }
+  if (digits.empty() || digits.size() > 10) throw Failure{std::string(what) + " must be a 32-bit decimal number, not '" + std::string(word) + "'"};
+  int64_t value = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') throw Failure{std::string(what) + " must be a 32-bit decimal number, not '" + std::string(word) + "'"};
+    value = value * 10 + (c - '0');
+  }
+  if (negative) value = -value;
+  if (value < INT32_MIN || value > INT32_MAX) throw Failure{std::string(what) + " " + std::string(word) + " is outside the signed 32-bit range"};
+  return static_cast<int32_t>(value);
+}
+
+int hexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Reads a quoted text starting at s[0] == '"'; returns it and leaves `s` after the closing quote.
+std::string readQuoted(std::string_view& s) {
+  std::string text;
+  size_t i = 1;
+  for (;;) {
+    if (i >= s.size()) throw Failure{"unterminated quoted text"};
+    char c = s[i++];
+    if (c == '"') break;
+    if (c != '\\') {
+      text.push_back(c);
+      continue;
+    }
+    if (i >= s.size()) throw Failure{"unterminated quoted text"};
+    char e = s[i++];
+    if (e == '"' || e == '\\') {
+      text.push_back(e);
+    } else if (e == 'n') {
+      text.push_back('\n');
+    } else if (e == 'x' && i + 1 < s.size() && hexDigit(s[i]) >= 0 && hexDigit(s[i + 1]) >= 0) {
+      text.push_back(static_cast<char>(hexDigit(s[i]) * 16 + hexDigit(s[i + 1])));
+      i += 2;
+    } else {
+      throw Failure{"unknown escape in quoted text (use \\\", \\\\, \\n or \\xHH)"};
+    }
+  }
+  s.remove_prefix(i);
+  return text;
+}
+
+// A whole-line quoted text, nothing after it.
+std::string quotedOnly(std::string_view rest, const char* what) {
+  rest = trim(rest);
+  if (rest.empty() || rest.front() != '"') throw Failure{std::string(what) + " must be a quoted text"};
+  std::string text = readQuoted(rest);
+  if (!trim(rest).empty()) throw Failure{"unexpected text after the closing quote"};
+  return text;
+}
+
+void expectEnd(std::string_view rest) {
+  if (!trim(rest).empty()) throw Failure{"unexpected '" + std::string(trim(rest)) + "' at the end of the line"};
+}
+
+CommentArgument readArgument(std::string_view raw) {
+  std::string_view arg = trim(raw);
+  if (!arg.empty() && arg.front() == '"') {
+    std::string text = readQuoted(arg);
+    if (!trim(arg).empty()) throw Failure{"unexpected text after a quoted argument"};
+    return CommentArgument{std::move(text), 0.0};
+  }
+  std::string word(arg);
+  if (!word.empty()) {
+    // Numbers are read as the engine reads them, independent of the user's locale.
+    const char* begin = word.c_str();
+    char* end = nullptr;
+    errno = 0;
+    double number = std::strtod(begin, &end);
+    if (end == begin + word.size()) return CommentArgument{word, number};
+  }
+  return CommentArgument{std::move(word), 0.0};
+}
+
+Comment readComment(std::string_view afterAt) {
+  Comment comment;
+  comment.text = std::string(afterAt);
+  size_t nameEnd = 0;
+  while (nameEnd < afterAt.size() && !isBlank(afterAt[nameEnd])) ++nameEnd;
+  comment.name = std::string(afterAt.substr(0, nameEnd));
+  if (comment.name.size() > kMaxCommandNameLength) {
+    throw Failure{"the comment's name is " + std::to_string(comment.name.size()) + " bytes; at most " +
+                  std::to_string(kMaxCommandNameLength) + " fit"};
+  }
+  std::string_view rest = trim(afterAt.substr(nameEnd));
+  while (!rest.empty()) {
+    // Split at the first comma outside quotes.
+    size_t i = 0;
+    bool quoted = false;
+    for (; i < rest.size(); ++i) {
+      if (quoted && rest[i] == '\\') {
+        ++i;
+      } else if (rest[i] == '"') {
+        quoted = !quoted;
+      } else if (!quoted && rest[i] == ',') {
+        break;
+      }
+    }
+    comment.arguments.push_back(readArgument(rest.substr(0, std::min(i, rest.size()))));
+    if (comment.arguments.back().text.size() > kMaxTextLength) {
+      throw Failure{"argument " + std::to_string(comment.arguments.size()) + " is " +
+                    std::to_string(comment.arguments.back().text.size()) + " bytes; at most " +
+                    std::to_string(kMaxTextLength) + " fit"};
+    }
+    if (i >= rest.size()) break;
+    rest = rest.substr(i + 1);
+    if (trim(rest).empty()) comment.arguments.push_back(CommentArgument{});  // a trailing comma: one empty argument
+    rest = trim(rest);
+  }
+  return comment;
+}
+
+void checkRange(const Command& command) {
+  if (command.code != kSwitchOperationCode && command.code != kVariableOperationCode) return;
+  auto at = [&](size_t i) { return i < command.parameters.size() ? command.parameters[i] : 0; };
+  if (at(0) != 1) return;
+  int64_t length = static_cast<int64_t>(at(2)) - at(1);
+  if (length < 0) length = -length;
+  if (length + 1 > kMaxRangeLength) {
+    throw Failure{"a range of " + std::to_string(length + 1) + " IDs is wider than vesk-sim simulates (" +
+                  std::to_string(kMaxRangeLength) + ")"};
+  }
+}
+
+}  // namespace
+
+std::variant<std::vector<Directive>, ScriptError> readScript(const std::string& text) {
+  std::vector<Directive> directives;
+  bool inEvent = false;
+  int lineNumber = 0;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string_view line(text.data() + start, end - start);
+    ++lineNumber;
+    start = end + 1;
+    if (end == text.size() && line.empty()) break;
+    std::string_view rest = trim(line);
+    if (rest.empty() || rest.front() == '#') continue;
+    try {
+      Directive directive{lineNumber, SetSwitch{}};
+      if (rest.front() == '@') {
+        if (!inEvent) throw Failure{"a comment must follow an 'event' or 'common' line"};
+        directive.what = readComment(rest.substr(1));
+        directives.push_back(std::move(directive));
+        continue;
+      }
+      std::string_view keyword = nextWord(rest);
+      if (keyword == "switch") {
+        int32_t id = parseInt32(nextWord(rest), "the switch ID");
+        std::string_view state = nextWord(rest);
+        if (state != "on" && state != "off") throw Failure{"a switch is 'on' or 'off'"};
+        expectEnd(rest);
+        directive.what = SetSwitch{id, state == "on"};
+      } else if (keyword == "variable") {
+        int32_t id = parseInt32(nextWord(rest), "the variable ID");
+        if (nextWord(rest) != "=") throw Failure{"expected 'variable ID = VALUE'"};
+        int32_t value = parseInt32(nextWord(rest), "the value");
+        expectEnd(rest);
+        directive.what = SetVariable{id, value};
+      } else if (keyword == "mapevent" || keyword == "item" || keyword == "hero") {
+        int32_t id = parseInt32(nextWord(rest), "the ID");
+        NameKind kind = keyword == "mapevent" ? NameKind::kMapEvent : keyword == "item" ? NameKind::kItem : NameKind::kHero;
+        directive.what = SetName{kind, id, quotedOnly(rest, "the name")};
+      } else if (keyword == "event") {
+        int32_t id = parseInt32(nextWord(rest), "the event ID");
+        if (id < 1) throw Failure{"a map event's ID is 1 or more"};
+        if (nextWord(rest) != "page") throw Failure{"expected 'event ID page PAGE'"};
+        int32_t page = parseInt32(nextWord(rest), "the page");
+        expectEnd(rest);
+        directive.what = EnterEvent{id, page};
+        inEvent = true;
+      } else if (keyword == "common") {
+        int32_t id = parseInt32(nextWord(rest), "the common event number");
+        if (id < 0) throw Failure{"a common event's number is 0 or more"};
+        expectEnd(rest);
+        directive.what = EnterEvent{-id, 0};
+        inEvent = true;
+      } else if (keyword == "cmd") {
+        if (!inEvent) throw Failure{"a command must follow an 'event' or 'common' line"};
+        Command command{parseInt32(nextWord(rest), "the command code"), {}};
+        while (!rest.empty()) command.parameters.push_back(parseInt32(nextWord(rest), "a parameter"));
+        checkRange(command);
+        directive.what = std::move(command);
+      } else {
+        throw Failure{"unknown directive '" + std::string(keyword) + "'"};
+      }
+      directives.push_back(std::move(directive));
+    } catch (const Failure& failure) {
+      return ScriptError{lineNumber, failure.message};
+    }
+  }
+  return directives;
+}
+
+}  // namespace vesk::sim
