@@ -90,8 +90,7 @@ int main(int argc, char** argv) {
     }
     text.assign(std::istreambuf_iterator<char>(in), {});
   }
-  auto read = vesk::sim::readScript(text);
-  if (auto* error = std::get_if<vesk::sim::ScriptError>(&read)) {
+  if (auto error = vesk::sim::checkScript(text)) {
     std::fprintf(stderr, "%s:%d: %s\n", shownName.c_str(), error->lineNumber, error->message.c_str());
     return kUsageOrSetupError;
   }
@@ -120,7 +119,7 @@ int main(int argc, char** argv) {
   vesk::sim::Runner run(std::get<vesk::sim::Plugin>(loaded), game, *output, options.seed,
                         options.pause ? std::function<void()>(waitForEnter) : std::function<void()>());
   runner = &run;
-  vesk::sim::RunResult result = run.run(std::get<std::vector<vesk::sim::Directive>>(read));
+  vesk::sim::RunResult result = run.run(text);
   std::fflush(stdout);
   return result.failedAssertions > 0 ? 1 : 0;
 }

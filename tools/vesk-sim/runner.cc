@@ -15,13 +15,13 @@ void Runner::showBox(const char* caption, const char* text, uint32_t style) {
   if (afterBox_) afterBox_();
 }
 
-RunResult Runner::run(const std::vector<Directive>& script) {
+RunResult Runner::run(const std::string& checkedScript) {
   Engine engine(game_, seed_);
   int32_t eventId = 0, pageId = 0, lineId = 0;
-  for (const Directive& directive : script) {
+  forEachDirective(checkedScript, [&](Directive& directive) {
     currentLine_ = directive.lineNumber;
     std::visit(
-        [&](const auto& what) {
+        [&](auto& what) {
           using T = std::decay_t<decltype(what)>;
           if constexpr (std::is_same_v<T, SetSwitch>) {
             game_.switches.write(what.id, what.on ? 1 : 0);
@@ -43,15 +43,15 @@ RunResult Runner::run(const std::vector<Directive>& script) {
             output_.comment(directive.lineNumber, what.name, result);
             ++lineId;
           } else if constexpr (std::is_same_v<T, Command>) {
-            EventCommand line(what.code, what.parameters);
+            EventCommand line(what.code, std::move(what.parameters));
             int32_t next = lineId + 1;
             plugin_.onEventCommand(&line.record(), nullptr, eventId, pageId, lineId, &next);
-            engine.execute(what.code, what.parameters);
+            engine.execute(what.code, line.parameters());
             ++lineId;
           }
         },
         directive.what);
-  }
+  });
   output_.summary(result_.boxes, result_.failedAssertions);
   return result_;
 }

@@ -23,9 +23,9 @@ class Runner {
   Runner(const Plugin& plugin, StandInGame& game, Output& output, uint64_t seed, std::function<void()> afterBox)
       : plugin_(plugin), game_(game), output_(output), seed_(seed), afterBox_(std::move(afterBox)) {}
 
-  // Runs every directive in order: comments to onComment, commands to onEventCommand and then
-  // the simulated engine, game state straight into the game.
-  RunResult run(const std::vector<Directive>& script);
+  // Runs every directive of a checked script in order: comments to onComment, commands to
+  // onEventCommand and then the simulated engine, game state straight into the game.
+  RunResult run(const std::string& checkedScript);
 
   // What the plugin's box presenter calls: records the box against the current script line.
   void showBox(const char* caption, const char* text, uint32_t style);

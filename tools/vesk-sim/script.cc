@@ -172,8 +172,7 @@ void checkRange(const Command& command) {
 
 }  // namespace
 
-std::variant<std::vector<Directive>, ScriptError> readScript(const std::string& text) {
-  std::vector<Directive> directives;
+std::optional<ScriptError> forEachDirective(const std::string& text, const std::function<void(Directive&)>& each) {
   bool inEvent = false;
   int lineNumber = 0;
   size_t start = 0;
@@ -191,7 +190,7 @@ std::variant<std::vector<Directive>, ScriptError> readScript(const std::string& 
       if (rest.front() == '@') {
         if (!inEvent) throw Failure{"a comment must follow an 'event' or 'common' line"};
         directive.what = readComment(rest.substr(1));
-        directives.push_back(std::move(directive));
+        each(directive);
         continue;
       }
       std::string_view keyword = nextWord(rest);
@@ -234,11 +233,17 @@ std::variant<std::vector<Directive>, ScriptError> readScript(const std::string& 
       } else {
         throw Failure{"unknown directive '" + std::string(keyword) + "'"};
       }
-      directives.push_back(std::move(directive));
+      each(directive);
     } catch (const Failure& failure) {
       return ScriptError{lineNumber, failure.message};
     }
   }
+  return std::nullopt;
+}
+
+std::variant<std::vector<Directive>, ScriptError> readScript(const std::string& text) {
+  std::vector<Directive> directives;
+  if (auto error = forEachDirective(text, [&](Directive& d) { directives.push_back(std::move(d)); })) return *error;
   return directives;
 }
 

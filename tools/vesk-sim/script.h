@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -32,8 +34,18 @@ struct ScriptError {
   std::string message;
 };
 
-// Reads the whole text. Either every directive, or the first error with its line: a script with
-// an error runs not at all. Never throws on any input but std::bad_alloc.
+// Reads the text one directive at a time, handing each to `each` in order, and stops at the
+// first error, which it returns. Holds no more than one directive at a time, so a long script
+// costs its text and nothing in proportion beyond it. Throws nothing but std::bad_alloc and
+// what `each` throws.
+std::optional<ScriptError> forEachDirective(const std::string& text, const std::function<void(Directive&)>& each);
+
+// Checks the whole text without keeping anything: a script with an error runs not at all.
+inline std::optional<ScriptError> checkScript(const std::string& text) {
+  return forEachDirective(text, [](Directive&) {});
+}
+
+// Every directive, or the first error.
 std::variant<std::vector<Directive>, ScriptError> readScript(const std::string& text);
 
 // The widest range a switch or variable operation may span here: wider ones are refused while
