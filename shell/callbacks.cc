@@ -29,8 +29,9 @@ bool handleComment(const CommentRecord* record) noexcept {
   return false;
 }
 
-bool handleEventCommand(const ScriptLineRecord* line, ScriptPosition at) noexcept {
+bool runEventCommandSteps(const ScriptLineRecord* line, int32_t eventId, int32_t pageId, int32_t lineId) noexcept {
   DebuggerState& state = debuggerState();
+  const ScriptPosition at{eventId, pageId, lineId};
   if (!state.switches.empty()) guarded([&] { reportSwitchWatchChanges(state.switches, hostGame(), at); });
   if (!state.variables.empty()) guarded([&] { reportVariableWatchChanges(state.variables, hostGame(), at); });
   if (state.scriptDebuggingActive && line != nullptr) {

@@ -1,7 +1,9 @@
 // What the two callbacks do, behind the thin C boundary. Nothing escapes either of them.
 #pragma once
 
+#include "shell/debugger_state.h"
 #include "shell/records.h"
+#include "trace/trace_report.h"
 #include "shell/script_position.h"
 
 namespace vesk {
@@ -14,6 +16,17 @@ bool handleComment(const CommentRecord* record) noexcept;
 // Before every event command: the switch watch report, the variable watch report, then the
 // trace, each its own box, each dropped alone if it fails. A null record is no command: the
 // watch reports still run. Always true.
-bool handleEventCommand(const ScriptLineRecord* line, ScriptPosition at) noexcept;
+// The position comes as three integers, not a ScriptPosition: packing it at the boundary costs a
+// store-forwarding stall on the path every event command takes.
+bool runEventCommandSteps(const ScriptLineRecord* line, int32_t eventId, int32_t pageId, int32_t lineId) noexcept;
+
+// Inline, so that the common case, nothing watched and nothing traced, costs one test in the
+// export itself.
+inline bool handleEventCommand(const ScriptLineRecord* line, int32_t eventId, int32_t pageId, int32_t lineId) noexcept {
+  const DebuggerState& state = debuggerState();
+  const bool traced = state.scriptDebuggingActive && line != nullptr && isTracedCode(line->commandCode);
+  if (!traced && state.switches.empty() && state.variables.empty()) return true;
+  return runEventCommandSteps(line, eventId, pageId, lineId);
+}
 
 }  // namespace vesk

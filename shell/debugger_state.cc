@@ -1,12 +1,8 @@
 // The single DebuggerState instance, alive from load to unload.
 #include "shell/debugger_state.h"
 
-namespace vesk {
+namespace vesk::detail {
 
-namespace {
-DebuggerState gState;
-}  // namespace
+DebuggerState gDebuggerState;
 
-DebuggerState& debuggerState() { return gState; }
-
-}  // namespace vesk
+}  // namespace vesk::detail

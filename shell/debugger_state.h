@@ -12,6 +12,11 @@ struct DebuggerState {
   VariableWatchlist variables;  // declared last, so destroyed first at unload
 };
 
-DebuggerState& debuggerState();
+namespace detail {
+extern DebuggerState gDebuggerState;
+}
+
+// Inline, because the engine asks before every event command.
+inline DebuggerState& debuggerState() { return detail::gDebuggerState; }
 
 }  // namespace vesk

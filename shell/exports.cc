@@ -15,6 +15,6 @@ bool VESK_CDECL onComment(const char*, const vesk::CommentRecord* parsed, void*,
 
 bool VESK_CDECL onEventCommand(const vesk::ScriptLineRecord* line, void*, int32_t eventId, int32_t pageId,
                                int32_t lineId, int32_t*) {
-  return vesk::handleEventCommand(line, vesk::ScriptPosition{eventId, pageId, lineId});
+  return vesk::handleEventCommand(line, eventId, pageId, lineId);
 }
 }

@@ -6,11 +6,9 @@
 #include "host/host_game.h"
 #include "shell/records.h"
 #include "shell/report.h"
+#include "trace/command_codes.h"
 
 namespace vesk {
-
-inline constexpr int32_t kSwitchOperationCode = 10210;
-inline constexpr int32_t kVariableOperationCode = 10220;
 
 // Switch operation: its title line, the operation as the script states it and, for a single
 // target switch, that switch's state before the command. Parameters the command lacks read 0.

@@ -9,7 +9,7 @@ namespace vesk {
 void reportCommandTrace(bool debuggingActive, const ScriptLineRecord& line, ScriptPosition at, HostGame& game) {
   if (!debuggingActive) return;
   const int32_t code = line.commandCode;
-  if (code != kSwitchOperationCode && code != kVariableOperationCode) return;
+  if (!isTracedCode(code)) return;
 
   constexpr char nl = Report::kLineEnd;
   Report report;

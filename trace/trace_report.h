@@ -5,6 +5,7 @@
 #include "host/host_game.h"
 #include "shell/records.h"
 #include "shell/script_position.h"
+#include "trace/command_codes.h"
 
 namespace vesk {
 
