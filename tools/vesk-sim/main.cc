@@ -88,7 +88,15 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "vesk-sim: cannot read %s: %s\n", options.script.c_str(), std::strerror(errno));
       return kUsageOrSetupError;
     }
-    text.assign(std::istreambuf_iterator<char>(in), {});
+    // Sized once: growing the string as it is read would briefly hold it twice over.
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size > 0) {
+      text.resize(static_cast<size_t>(size));
+      in.read(text.data(), size);
+      text.resize(static_cast<size_t>(in.gcount()));
+    }
   }
   if (auto error = vesk::sim::checkScript(text)) {
     std::fprintf(stderr, "%s:%d: %s\n", shownName.c_str(), error->lineNumber, error->message.c_str());
