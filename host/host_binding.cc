@@ -21,7 +21,7 @@ const VeskHostTable* findHostTable() {
 }
 }  // namespace
 
-bool bindToHostProcess() {
+bool bindToHostProcess() noexcept {
   const VeskHostTable* table = findHostTable();
   if (table == nullptr || table->structSize < sizeof(VeskHostTable)) return false;
   static TableGame game(*table);

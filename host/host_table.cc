@@ -13,7 +13,7 @@ std::string_view nameThrough(const char* (*read)(void*, int32_t, size_t*), void*
 }  // namespace
 
 bool TableGame::switchState(int32_t id) {
-  return table_.switchState && table_.switchState(table_.context, id) != 0;
+  return table_.switchState != nullptr && table_.switchState(table_.context, id) != 0;
 }
 
 int32_t TableGame::variableValue(int32_t id) {

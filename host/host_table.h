@@ -57,6 +57,6 @@ void fillHostTable(VeskHostTable& table, HostTableContext& context);
 // Looks up the table that the process which loaded this library exports, and when it is there
 // and complete points the plugin's game (and, off Windows, its presenter) at it. Returns whether
 // a table was found; without one the plugin keeps reading NoGame.
-bool bindToHostProcess();
+bool bindToHostProcess() noexcept;
 
 }  // namespace vesk

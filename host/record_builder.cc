@@ -15,8 +15,7 @@ void copyText(char* field, std::size_t capacity, std::string_view text, const ch
 }  // namespace
 
 CommentRecord makeCommentRecord(std::string_view name, const std::vector<CommentArgument>& arguments) {
-  CommentRecord record;
-  std::memset(&record, 0, sizeof record);
+  CommentRecord record{};  // every byte zero, as the engine leaves unused slots
   copyText(record.commandName, sizeof record.commandName, name, "command name");
   const std::size_t slots = std::min<std::size_t>(arguments.size(), 3);
   for (std::size_t i = 0; i < slots; ++i) {

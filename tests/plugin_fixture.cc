@@ -40,7 +40,7 @@ bool PluginTest::comment(const std::string& name, const std::vector<CommentArgum
 bool PluginTest::command(int32_t code, std::vector<int32_t> parameters, int32_t eventId, int32_t pageId,
                          int32_t lineId) {
   EventCommand line(code, std::move(parameters));
-  int32_t nextLine = lineId + 1;
+  int32_t nextLine = 0;  // the engine's to fill; the plugin never reads it
   return onEventCommand(&line.record(), nullptr, eventId, pageId, lineId, &nextLine);
 }
 

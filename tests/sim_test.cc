@@ -2,6 +2,7 @@
 // status; and its simulated engine's arithmetic.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -30,8 +31,9 @@ std::string slurp(const std::string& path) {
 
 // Runs vesk-sim with `arguments` (shell words) and, when given, `script` as the file it reads.
 SimRun runSim(const std::string& arguments, const std::string& script = "", const std::string& stdinText = "") {
-  const std::string dir = ::testing::TempDir();
-  const std::string scriptPath = dir + "vesk_sim_test.vsk", in = dir + "vesk_sim_in", out = dir + "vesk_sim_out",
+  // ctest runs tests in parallel processes: each keeps to files of its own.
+  const std::string dir = ::testing::TempDir() + "vesk_sim_" + std::to_string(getpid()) + "_";
+  const std::string scriptPath = dir + "test.vsk", in = dir + "vesk_sim_in", out = dir + "vesk_sim_out",
                     err = dir + "vesk_sim_err";
   std::ofstream(scriptPath, std::ios::binary) << script;
   std::ofstream(in, std::ios::binary) << stdinText;
@@ -129,7 +131,7 @@ TEST(VeskSim, ScriptErrorsNameTheirLineAndNothingRuns) {
     // A comment that would show a box comes first, so a partial run would be visible.
     SimRun run = runSim("--json SCRIPT", c.script);
     EXPECT_EQ(run.status, 2) << c.script;
-    EXPECT_EQ(run.err.substr(0, run.err.find(": ") + 2), ::testing::TempDir() + "vesk_sim_test.vsk:" +
+    EXPECT_EQ(run.err.substr(0, run.err.find(": ") + 2), ::testing::TempDir() + "vesk_sim_" + std::to_string(getpid()) + "_test.vsk:" +
                                                               std::to_string(c.line) + ": ")
         << c.script;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << c.script << " gave " << run.err;
@@ -139,7 +141,7 @@ TEST(VeskSim, ScriptErrorsNameTheirLineAndNothingRuns) {
   SimRun late = runSim("--json SCRIPT", "event 1 page 1\n@assert_switch 1, \"ON\", \"x\"\nbogus\n");
   EXPECT_EQ(late.status, 2);
   EXPECT_EQ(late.out, "");
-  EXPECT_NE(late.err.find("vesk_sim_test.vsk:3: "), std::string::npos);
+  EXPECT_NE(late.err.find("_test.vsk:3: "), std::string::npos);
 }
 
 TEST(ScriptReader, CommentArgumentsAreReadAsTheEngineParsesThem) {
