@@ -11,6 +11,11 @@ need g++ g++
 need i686-w64-mingw32-g++ g++-mingw-w64-i686
 need clang++ clang
 need nm binutils
+need x86_64-w64-mingw32-g++ g++-mingw-w64-x86-64
+[ -x /usr/lib/wine/wine64 ] || missing+=(wine64)
+need xvfb-run xvfb
+need xauth xauth
+need import imagemagick
 [ -f /usr/include/gtest/gtest.h ] || missing+=(libgtest-dev)
 [ -f /usr/include/benchmark/benchmark.h ] || missing+=(libbenchmark-dev)
 for extra in "$@"; do missing+=("$extra"); done

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every test: installs what is missing, builds the native library, the simulator and the DLL,
 # runs the whole suite, runs it again under AddressSanitizer and UndefinedBehaviorSanitizer, and
-# runs each fuzz target for a short, bounded time on its corpus.
+# runs each fuzz target for a short, bounded time on its corpus, and plays the 64-bit Windows
+# build under wine64 with real message boxes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -34,4 +35,7 @@ for target in callbacks script; do
   grep -E 'stat::number_of_executed_units' "$work/log" | sed "s/^/$target: /"
   rm -rf "$work"
 done
+echo "== the Windows path under wine64: real DLL loading, real message boxes"
+tests/wine/run.sh
+
 echo "all tests passed"
