@@ -47,6 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       },
       &runner);
   const vesk::sim::RunResult result = runner.run(text);
+  check(result.complete, "a checked script stopped part way");
   check(result.failedAssertions <= result.boxes, "more failed assertions than boxes");
   vesk::setPresenter(nullptr, nullptr);
   vesk::setHostGame(nullptr);

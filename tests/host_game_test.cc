@@ -84,6 +84,18 @@ TEST(HostTable, CarriesEveryReadAndTheBoxAcrossUnchanged) {
   EXPECT_EQ(shown, "C|T|64");
 }
 
+TEST(NoGame, ReadsEverySwitchOffEveryVariableZeroAndEveryNameEmpty) {
+  setHostGame(nullptr);  // what a plugin sees when its host offers no game
+  HostGame& game = hostGame();
+  for (int32_t id : {1, 7, 2147483647}) {
+    EXPECT_FALSE(game.switchState(id));
+    EXPECT_EQ(game.variableValue(id), 0);
+    EXPECT_EQ(game.mapEventName(id), "");
+    EXPECT_EQ(game.itemName(id), "");
+    EXPECT_EQ(game.heroName(id), "");
+  }
+}
+
 TEST(HostTable, MissingFunctionsReadAsAGameWithNothing) {
   VeskHostTable empty{};
   empty.structSize = sizeof empty;

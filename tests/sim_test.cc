@@ -76,6 +76,15 @@ TEST(VeskSim, ExitStatusSaysWhetherAnAssertionFailed) {
   EXPECT_NE(readable.out.find("vesk-sim: 1 box shown, 1 failed assertion\n"), std::string::npos) << readable.out;
 }
 
+TEST(VeskSim, PauseWaitsForEnterAfterEachBox) {
+  const std::string script = "event 1 page 1\n@assert_switch 1, \"ON\", \"a\"\n@assert_switch 1, \"ON\", \"b\"\n";
+  SimRun run = runSim("--pause SCRIPT", script, "\n\n");
+  EXPECT_EQ(run.status, 1);
+  size_t prompts = 0;
+  for (size_t at = 0; (at = run.err.find("(Enter closes the box)", at)) != std::string::npos; ++at) ++prompts;
+  EXPECT_EQ(prompts, 2u) << run.err;
+}
+
 TEST(VeskSim, UsageAndPluginProblemsExitTwo) {
   const std::string script = "event 1 page 1\n@assert_switch 1, \"ON\", \"x\"\n";
   const struct {

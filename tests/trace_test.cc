@@ -127,10 +127,14 @@ TEST_F(TraceTest, TheHeaderNamesTheEventAsPassed) {
                                               kInfo}}))
         << c.eventId << "/" << c.pageId << "/" << c.lineId;
   }
-  // The event reference 10005 is the eventId exactly as passed, a map event's too.
-  command(kVariableOp, {0, 12, 0, 0, 6, 10005, 0}, 5, 1, 0);
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_NE(boxes[0].text.find("Operation: Variable[12] = Event 5: Map ID\n"), std::string::npos) << boxes[0];
+  // The event reference 10005 is the eventId exactly as passed: a map event's, 0, negative.
+  for (int32_t eventId : {5, 0, -9}) {
+    command(kVariableOp, {0, 12, 0, 0, 6, 10005, 0}, eventId, 1, 0);
+    auto shown = takeBoxes();
+    ASSERT_EQ(shown.size(), 1u);
+    const std::string line = "Operation: Variable[12] = Event " + std::to_string(eventId) + ": Map ID\n";
+    EXPECT_NE(shown[0].text.find(line), std::string::npos) << shown[0];
+  }
 }
 
 TEST_F(TraceTest, OtherCodesAndDebuggingOffShowNothingAndReadNothing) {

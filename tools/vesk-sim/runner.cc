@@ -18,7 +18,7 @@ void Runner::showBox(const char* caption, const char* text, uint32_t style) {
 RunResult Runner::run(const std::string& checkedScript) {
   Engine engine(game_, seed_);
   int32_t eventId = 0, pageId = 0, lineId = 0;
-  forEachDirective(checkedScript, [&](Directive& directive) {
+  const auto error = forEachDirective(checkedScript, [&](Directive& directive) {
     currentLine_ = directive.lineNumber;
     std::visit(
         [&](auto& what) {
@@ -52,6 +52,7 @@ RunResult Runner::run(const std::string& checkedScript) {
         },
         directive.what);
   });
+  result_.complete = !error;
   output_.summary(result_.boxes, result_.failedAssertions);
   return result_;
 }

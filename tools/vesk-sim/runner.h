@@ -15,6 +15,7 @@ namespace vesk::sim {
 struct RunResult {
   int boxes = 0;
   int failedAssertions = 0;
+  bool complete = false;  // false only if the script had an error, which a checked script has not
 };
 
 class Runner {
