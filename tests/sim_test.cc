@@ -135,6 +135,12 @@ TEST(VeskSim, ScriptErrorsNameTheirLineAndNothingRuns) {
       {"event 1 page 1\n@" + longName + "\n", 2, "the comment's name is 208 bytes; at most 207 fit"},
       {"event 1 page 1\n@a 1, " + longText + "\n", 2, "argument 2 is 200 bytes; at most 199 fit"},
       {"event 1 page 1\n@a \"x\" y\n", 2, "unexpected text after a quoted argument"},
+      {"var[1] = 2\n", 1, "a command must follow an 'event' or 'common' line"},
+      {"event 1 page 1\nvar[1] ^= 2\n", 2, "expected one of = += -= *= /= %= after the variable target"},
+      {"event 1 page 1\nsw[1] = maybe\n", 2, "a switch is set to on, off or toggle"},
+      {"event 1 page 1\nvar[1] = var[2\n", 2, "expected ']' in the readable form"},
+      {"event 1 page 1\nvar[1] = 2 3\n", 2, "unexpected '3' at the end of the line"},
+      {"event 1 page 1\nsw[1..3000000] = on\n", 2, "a range of 3000000 IDs is wider than vesk-sim simulates"},
   };
   for (const auto& c : cases) {
     // A comment that would show a box comes first, so a partial run would be visible.
@@ -175,6 +181,28 @@ TEST(ScriptReader, CommentArgumentsAreReadAsTheEngineParsesThem) {
   EXPECT_EQ(c.arguments[4].number, std::numeric_limits<double>::infinity());
   EXPECT_TRUE(std::get<Comment>(directives[2].what).arguments.empty());
   EXPECT_EQ(std::get<Comment>(directives[3].what).name, "");
+}
+
+TEST(ScriptReader, ReadableFormsAreTheCommandsTheyStandFor) {
+  const std::pair<std::string, std::vector<int32_t>> cases[] = {
+      {"sw[12] = on", {10210, 0, 12, 0, 0}},
+      {"sw[ 3 .. 8 ] = toggle", {10210, 1, 3, 8, 2}},
+      {"sw[var[5]] = off", {10210, 2, 5, 0, 1}},
+      {"var[12] = -5", {10220, 0, 12, 0, 0, 0, -5}},
+      {"var[12] += 5", {10220, 0, 12, 0, 1, 0, 5}},
+      {"var[12..15] /= var[8]", {10220, 1, 12, 15, 4, 1, 8}},
+      {"var[var[3]] *= var[var[9]]", {10220, 2, 3, 0, 3, 2, 9}},
+      {"var[20] -= random(1, 10)", {10220, 0, 20, 0, 2, 3, 1, 10}},
+      {"var[1] %= -3", {10220, 0, 1, 0, 5, 0, -3}},
+  };
+  for (const auto& [form, expected] : cases) {
+    auto read = readScript("event 1 page 1\n" + form + "\n");
+    ASSERT_TRUE(std::holds_alternative<std::vector<Directive>>(read)) << form << ": " << std::get<ScriptError>(read).message;
+    const Command& command = std::get<Command>(std::get<std::vector<Directive>>(read)[1].what);
+    std::vector<int32_t> got = {command.code};
+    got.insert(got.end(), command.parameters.begin(), command.parameters.end());
+    EXPECT_EQ(got, expected) << form;
+  }
 }
 
 TEST(Engine, ExecutesSwitchAndVariableOperationsAsTheEngineDoes) {
