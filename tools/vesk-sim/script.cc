@@ -1,6 +1,7 @@
 // The script reader: one directive a line, checked whole before anything runs.
 #include "tools/vesk-sim/script.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <optional>
@@ -176,8 +177,17 @@ void checkRange(const Command& command) {
 class ReadableCommand {
  public:
   explicit ReadableCommand(std::string_view line) {
+    // Blanks go, except one between two words or numbers: "2 3" must not read as 23.
+    auto isWordChar = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '-'; };
+    bool blank = false;
     for (char c : line) {
-      if (!isBlank(c)) compact_.push_back(c);
+      if (isBlank(c)) {
+        blank = true;
+        continue;
+      }
+      if (blank && !compact_.empty() && isWordChar(compact_.back()) && isWordChar(c)) compact_.push_back(' ');
+      compact_.push_back(c);
+      blank = false;
     }
     rest_ = compact_;
   }
@@ -229,7 +239,7 @@ class ReadableCommand {
     if (!take(word)) throw Failure{"expected '" + std::string(word) + "' in the readable form"};
   }
   void end() {
-    if (!rest_.empty()) throw Failure{"unexpected '" + std::string(rest_) + "' at the end of the line"};
+    if (!rest_.empty()) throw Failure{"unexpected '" + std::string(trim(rest_)) + "' at the end of the line"};
   }
   int32_t number(const char* what) {
     size_t length = rest_.empty() || rest_[0] != '-' ? 0 : 1;
