@@ -10,6 +10,9 @@ need cmake cmake
 need g++ g++
 need i686-w64-mingw32-g++ g++-mingw-w64-i686
 need clang++ clang
+need clang-tidy clang-tidy
+need cppcheck cppcheck
+[ -f /usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a ] || missing+=(libclang-rt-14-dev)
 need nm binutils
 need x86_64-w64-mingw32-g++ g++-mingw-w64-x86-64
 [ -x /usr/lib/wine/wine64 ] || missing+=(wine64)
