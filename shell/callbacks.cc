@@ -3,7 +3,6 @@
 
 #include "comments/dispatcher.h"
 #include "host/host_game.h"
-#include "shell/debugger_state.h"
 #include "trace/trace_report.h"
 #include "watch/watch_report.h"
 
@@ -32,11 +31,9 @@ bool handleComment(const CommentRecord* record) noexcept {
 bool runEventCommandSteps(const ScriptLineRecord* line, int32_t eventId, int32_t pageId, int32_t lineId) noexcept {
   DebuggerState& state = debuggerState();
   const ScriptPosition at{eventId, pageId, lineId};
-  if (!state.switches.empty()) guarded([&] { reportSwitchWatchChanges(state.switches, hostGame(), at); });
-  if (!state.variables.empty()) guarded([&] { reportVariableWatchChanges(state.variables, hostGame(), at); });
-  if (state.scriptDebuggingActive && line != nullptr) {
-    guarded([&] { reportCommandTrace(true, *line, at, hostGame()); });
-  }
+  guarded([&] { reportSwitchWatchChanges(state.switches, hostGame(), at); });
+  guarded([&] { reportVariableWatchChanges(state.variables, hostGame(), at); });
+  if (state.scriptDebuggingActive && line != nullptr) guarded([&] { reportCommandTrace(*line, at, hostGame()); });
   return true;
 }
 

@@ -6,8 +6,7 @@
 
 namespace vesk {
 
-void reportCommandTrace(bool debuggingActive, const ScriptLineRecord& line, ScriptPosition at, HostGame& game) {
-  if (!debuggingActive) return;
+void reportCommandTrace(const ScriptLineRecord& line, ScriptPosition at, HostGame& game) {
   const int32_t code = line.commandCode;
   if (!isTracedCode(code)) return;
 

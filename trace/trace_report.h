@@ -9,9 +9,9 @@
 
 namespace vesk {
 
-// Shows the trace box for codes 10210 and 10220 when `debuggingActive`; for anything else
-// returns without reading the game. May throw std::bad_alloc while composing; then nothing is
-// shown.
-void reportCommandTrace(bool debuggingActive, const ScriptLineRecord& line, ScriptPosition at, HostGame& game);
+// Shows the trace box for codes 10210 and 10220; for any other code returns without reading the
+// game. The caller asks only while script debugging is on. May throw std::bad_alloc while
+// composing; then nothing is shown.
+void reportCommandTrace(const ScriptLineRecord& line, ScriptPosition at, HostGame& game);
 
 }  // namespace vesk
