@@ -1,57 +1,17 @@
 // The script reader: one directive a line, checked whole before anything runs.
 #include "tools/vesk-sim/script.h"
 
-#include <cctype>
-#include <cerrno>
 #include <cstdlib>
 #include <optional>
 #include <string_view>
 
+#include "tools/vesk-sim/readable_command.h"
+#include "tools/vesk-sim/script_text.h"
 #include "trace/descriptions.h"
 
 namespace vesk::sim {
 
 namespace {
-
-struct Failure {
-  std::string message;
-};
-
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-
-std::string_view trim(std::string_view s) {
-  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
-// Splits off the next blank-separated word.
-std::string_view nextWord(std::string_view& rest) {
-  rest = trim(rest);
-  size_t end = 0;
-  while (end < rest.size() && !isBlank(rest[end])) ++end;
-  std::string_view word = rest.substr(0, end);
-  rest = trim(rest.substr(end));
-  return word;
-}
-
-int32_t parseInt32(std::string_view word, const char* what) {
-  std::string_view digits = word;
-  bool negative = false;
-  if (!digits.empty() && digits.front() == '-') {
-    negative = true;
-    digits.remove_prefix(1);
-  }
-  if (digits.empty() || digits.size() > 10) throw Failure{std::string(what) + " must be a 32-bit decimal number, not '" + std::string(word) + "'"};
-  int64_t value = 0;
-  for (char c : digits) {
-    if (c < '0' || c > '9') throw Failure{std::string(what) + " must be a 32-bit decimal number, not '" + std::string(word) + "'"};
-    value = value * 10 + (c - '0');
-  }
-  if (negative) value = -value;
-  if (value < INT32_MIN || value > INT32_MAX) throw Failure{std::string(what) + " " + std::string(word) + " is outside the signed 32-bit range"};
-  return static_cast<int32_t>(value);
-}
 
 int hexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -114,7 +74,6 @@ CommentArgument readArgument(std::string_view raw) {
     // Numbers are read as the engine reads them, independent of the user's locale.
     const char* begin = word.c_str();
     char* end = nullptr;
-    errno = 0;
     double number = std::strtod(begin, &end);
     if (end == begin + word.size()) return CommentArgument{word, number};
   }
@@ -171,104 +130,6 @@ void checkRange(const Command& command) {
   }
 }
 
-// The readable forms of switch and variable operations, read from the line with its blanks
-// removed: sw[3] = on, sw[3..8] = toggle, sw[var[5]] = off; var[12] += 5, var[12..15] /= var[8],
-// var[var[3]] *= var[var[9]], var[20] = random(1, 10).
-class ReadableCommand {
- public:
-  explicit ReadableCommand(std::string_view line) {
-    // Blanks go, except one between two words or numbers: "2 3" must not read as 23.
-    auto isWordChar = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '-'; };
-    bool blank = false;
-    for (char c : line) {
-      if (isBlank(c)) {
-        blank = true;
-        continue;
-      }
-      if (blank && !compact_.empty() && isWordChar(compact_.back()) && isWordChar(c)) compact_.push_back(' ');
-      compact_.push_back(c);
-      blank = false;
-    }
-    rest_ = compact_;
-  }
-
-  Command read() {
-    if (take("sw[")) {
-      std::vector<int32_t> p = target();
-      if (!take("=")) throw Failure{"expected '=' after the switch target"};
-      const int32_t operation = take("on") ? 0 : take("off") ? 1 : take("toggle") ? 2 : -1;
-      if (operation < 0) throw Failure{"a switch is set to on, off or toggle"};
-      end();
-      p.push_back(operation);
-      return Command{kSwitchOperationCode, p};
-    }
-    take("var[");
-    std::vector<int32_t> p = target();
-    static const char* const kOperators[] = {"=", "+=", "-=", "*=", "/=", "%="};
-    int32_t operation = -1;
-    for (int32_t i = 5; i >= 0 && operation < 0; --i) {  // longest first: "=" would match last
-      if (take(kOperators[i])) operation = i;
-    }
-    if (operation < 0) throw Failure{"expected one of = += -= *= /= %= after the variable target"};
-    p.push_back(operation);
-    if (take("var[var[")) {
-      p.insert(p.end(), {2, number("the pointer variable")});
-      expect("]]");
-    } else if (take("var[")) {
-      p.insert(p.end(), {1, number("the operand variable")});
-      expect("]");
-    } else if (take("random(")) {
-      const int32_t low = number("the random range's first value");
-      expect(",");
-      p.insert(p.end(), {3, low, number("the random range's last value")});
-      expect(")");
-    } else {
-      p.insert(p.end(), {0, number("the constant")});
-    }
-    end();
-    return Command{kVariableOperationCode, p};
-  }
-
- private:
-  bool take(std::string_view word) {
-    if (rest_.substr(0, word.size()) != word) return false;
-    rest_.remove_prefix(word.size());
-    return true;
-  }
-  void expect(std::string_view word) {
-    if (!take(word)) throw Failure{"expected '" + std::string(word) + "' in the readable form"};
-  }
-  void end() {
-    if (!rest_.empty()) throw Failure{"unexpected '" + std::string(trim(rest_)) + "' at the end of the line"};
-  }
-  int32_t number(const char* what) {
-    size_t length = rest_.empty() || rest_[0] != '-' ? 0 : 1;
-    while (length < rest_.size() && rest_[length] >= '0' && rest_[length] <= '9') ++length;
-    int32_t value = parseInt32(rest_.substr(0, length), what);
-    rest_.remove_prefix(length);
-    return value;
-  }
-  // After "sw[" or "var[": one ID, a range A..B, or var[V]; parameters 0 to 2.
-  std::vector<int32_t> target() {
-    if (take("var[")) {
-      const int32_t pointer = number("the variable holding the ID");
-      expect("]]");
-      return {2, pointer, 0};
-    }
-    const int32_t first = number("the ID");
-    if (take("..")) {
-      const int32_t last = number("the range's last ID");
-      expect("]");
-      return {1, first, last};
-    }
-    expect("]");
-    return {0, first, 0};
-  }
-
-  std::string compact_;
-  std::string_view rest_;
-};
-
 }  // namespace
 
 std::optional<ScriptError> forEachDirective(const std::string& text, const std::function<void(Directive&)>& each) {
@@ -294,7 +155,7 @@ std::optional<ScriptError> forEachDirective(const std::string& text, const std::
       }
       if (rest.substr(0, 3) == "sw[" || rest.substr(0, 4) == "var[") {
         if (!inEvent) throw Failure{"a command must follow an 'event' or 'common' line"};
-        Command command = ReadableCommand(rest).read();
+        Command command = readReadableCommand(rest);
         checkRange(command);
         directive.what = std::move(command);
         each(directive);
