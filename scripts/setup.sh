@@ -16,6 +16,7 @@ need cppcheck cppcheck
 need nm binutils
 need x86_64-w64-mingw32-g++ g++-mingw-w64-x86-64
 [ -x /usr/lib/wine/wine64 ] || missing+=(wine64)
+[ -d /usr/share/wine/fonts ] || missing+=(fonts-wine)
 need xvfb-run xvfb
 need xauth xauth
 need import imagemagick

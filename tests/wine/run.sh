@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 shot=${1:-build/win64/first-box.png}
 
-export WINE=/usr/lib/wine/wine64
+export WINE=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver
 for need in "$WINE" xvfb-run import x86_64-w64-mingw32-g++; do
   if ! command -v "$need" >/dev/null 2>&1; then
     echo "wine check: $need is missing (apt-get install wine64 xvfb xauth imagemagick g++-mingw-w64-x86-64)" >&2
@@ -32,6 +32,10 @@ set -u
 # A virtual desktop, so that Wine draws each box's title bar itself (there is no window manager).
 "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 640x480 /f >/dev/null 2>&1
+# Wine's own fonts, from Debian's fonts-wine, where its dialogs look for them: without them it
+# measures text with one font and draws it with another, and clips the last letters.
+cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+"$WINESERVER" -w  # the desktop is chosen when the session starts: let this one end first
 timeout 120 "$WINE" "$WORK/wine_host.exe" "$WORK/VeskDebug.dll" "Z:$WORK/marker" "Z:$WORK/go" >"$WORK/out.txt" 2>&1 &
 host=$!
 for _ in $(seq 600); do
@@ -46,7 +50,7 @@ if [ -f "$WORK/marker" ]; then
 fi
 wait "$host"
 status=$?
-"${WINE}server" -k 2>/dev/null || true
+"$WINESERVER" -k 2>/dev/null || true
 exit "$status"
 SH
 chmod +x "$WORK/under-x.sh"
