@@ -35,12 +35,10 @@ void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 namespace vesk {
 namespace {
 
-using EventCommandFn = bool (*)(const ScriptLineRecord*, void*, int32_t, int32_t, int32_t, int32_t*);
-using LimitFn = bool (*)(const void*, void*, int32_t, int32_t, int32_t, int32_t*);
 
 // The engine calls through a pointer it looked up; so do the benchmarks, for plugin and limit alike.
-EventCommandFn volatile gOnEventCommand = onEventCommand;
-LimitFn volatile gLimit = limitEmptyEventCommand;
+OnEventCommandFunction volatile gOnEventCommand = onEventCommand;
+OnEventCommandFunction volatile gLimit = limitEmptyEventCommand;
 
 void discardBox(void*, const char*, const char* text, uint32_t) { benchmark::DoNotOptimize(text); }
 

@@ -27,3 +27,9 @@ VESK_EXPORT bool VESK_CDECL onComment(const char* text, const vesk::CommentRecor
 VESK_EXPORT bool VESK_CDECL onEventCommand(const vesk::ScriptLineRecord* line, void* scriptData, int32_t eventId,
                                            int32_t pageId, int32_t lineId, int32_t* nextLineId);
 }
+
+namespace vesk {
+// The callbacks' types, for hosts that look them up by name.
+using OnCommentFunction = decltype(&::onComment);
+using OnEventCommandFunction = decltype(&::onEventCommand);
+}  // namespace vesk

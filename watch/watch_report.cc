@@ -31,12 +31,7 @@ template <typename Value, typename Read>
 void reportChanges(Watchlist<Value>& list, Read readNow, const char* itemLabel, const char* caption,
                    ScriptPosition at) {
   std::optional<Report> report;
-  // Raw bounds, read once: the game's reads cannot touch the list, but the compiler cannot know
-  // that and would reload the vector's bounds after every read.
-  auto* const begin = list.entries().data();
-  auto* const end = begin + list.entries().size();
-  for (auto* it = begin; it != end; ++it) {
-    auto& entry = *it;
+  for (auto& entry : list.entries()) {
     Value now = readNow(entry.id);
     if (now == entry.lastSeen) continue;
     if (!report) writeHeader(report.emplace(), at);

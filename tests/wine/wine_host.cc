@@ -9,14 +9,12 @@
 #include "host/host_table.h"
 #include "host/record_builder.h"
 #include "host/stand_in_game.h"
+#include "shell/exports.h"
 
 extern "C" __declspec(dllexport) VeskHostTable veskHostTable;
 VeskHostTable veskHostTable{};
 
 namespace {
-
-using OnComment = bool (*)(const char*, const vesk::CommentRecord*, void*, void*, int32_t, int32_t, int32_t, int32_t*);
-using OnEventCommand = bool (*)(const vesk::ScriptLineRecord*, void*, int32_t, int32_t, int32_t, int32_t*);
 
 struct SeenBox {
   std::string caption, text, icon;
@@ -121,10 +119,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "LoadLibraryA(%s) failed: %lu\n", argv[1], GetLastError());
     return 2;
   }
-  auto* linkVersion = reinterpret_cast<const int32_t*>(GetProcAddress(plugin, "linkVersion"));
-  auto onComment = reinterpret_cast<OnComment>(reinterpret_cast<void*>(GetProcAddress(plugin, "onComment")));
-  auto onEventCommand = reinterpret_cast<OnEventCommand>(reinterpret_cast<void*>(GetProcAddress(plugin, "onEventCommand")));
-  if (!linkVersion || !onComment || !onEventCommand || *linkVersion != 2) {
+  auto* pluginLinkVersion = reinterpret_cast<const int32_t*>(GetProcAddress(plugin, "linkVersion"));
+  auto pluginOnComment = reinterpret_cast<vesk::OnCommentFunction>(reinterpret_cast<void*>(GetProcAddress(plugin, "onComment")));
+  auto pluginOnEventCommand = reinterpret_cast<vesk::OnEventCommandFunction>(reinterpret_cast<void*>(GetProcAddress(plugin, "onEventCommand")));
+  if (!pluginLinkVersion || !pluginOnComment || !pluginOnEventCommand || *pluginLinkVersion != 2) {
     std::fprintf(stderr, "the DLL lacks an export or has the wrong linkVersion\n");
     return 2;
   }
@@ -132,11 +130,11 @@ int main(int argc, char** argv) {
 
   auto comment = [&](const char* name, std::vector<vesk::CommentArgument> arguments) {
     vesk::CommentRecord record = vesk::makeCommentRecord(name, arguments);
-    return onComment(name, &record, nullptr, nullptr, 5, 2, 0, nullptr);
+    return pluginOnComment(name, &record, nullptr, nullptr, 5, 2, 0, nullptr);
   };
   auto command = [&](int32_t code, std::vector<int32_t> parameters, int32_t lineId) {
     vesk::EventCommand line(code, std::move(parameters));
-    return onEventCommand(&line.record(), nullptr, 5, 2, lineId, nullptr);
+    return pluginOnEventCommand(&line.record(), nullptr, 5, 2, lineId, nullptr);
   };
 
   bool results = true;

@@ -31,8 +31,8 @@ std::variant<Plugin, std::string> loadPlugin(const std::string& path) {
   }
   Plugin plugin;
   // POSIX guarantees that a dlsym result converts to a function pointer.
-  plugin.onComment = reinterpret_cast<Plugin::OnComment>(comment);
-  plugin.onEventCommand = reinterpret_cast<Plugin::OnEventCommand>(command);
+  plugin.onComment = reinterpret_cast<OnCommentFunction>(comment);
+  plugin.onEventCommand = reinterpret_cast<OnEventCommandFunction>(command);
   return plugin;
 }
 

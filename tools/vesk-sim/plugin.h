@@ -5,17 +5,13 @@
 #include <string>
 #include <variant>
 
-#include "shell/records.h"
+#include "shell/exports.h"
 
 namespace vesk::sim {
 
 struct Plugin {
-  using OnComment = bool (*)(const char* text, const CommentRecord* parsed, void* nextScriptLine, void* scriptData,
-                             int32_t eventId, int32_t pageId, int32_t lineId, int32_t* nextLineId);
-  using OnEventCommand = bool (*)(const ScriptLineRecord* line, void* scriptData, int32_t eventId, int32_t pageId,
-                                  int32_t lineId, int32_t* nextLineId);
-  OnComment onComment;
-  OnEventCommand onEventCommand;
+  OnCommentFunction onComment;
+  OnEventCommandFunction onEventCommand;
 };
 
 // Loads the library at `path`. Refuses one that cannot be loaded, lacks an export, or whose

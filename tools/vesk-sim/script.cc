@@ -130,6 +130,52 @@ void checkRange(const Command& command) {
   }
 }
 
+// One non-blank, non-comment line as the directive it states; where it may stand is the caller's.
+DirectiveKind readLine(std::string_view rest) {
+  if (rest.front() == '@') return readComment(rest.substr(1));
+  if (rest.substr(0, 3) == "sw[" || rest.substr(0, 4) == "var[") return readReadableCommand(rest);
+  std::string_view keyword = nextWord(rest);
+  if (keyword == "switch") {
+    int32_t id = parseInt32(nextWord(rest), "the switch ID");
+    std::string_view state = nextWord(rest);
+    if (state != "on" && state != "off") throw Failure{"a switch is 'on' or 'off'"};
+    expectEnd(rest);
+    return SetSwitch{id, state == "on"};
+  }
+  if (keyword == "variable") {
+    int32_t id = parseInt32(nextWord(rest), "the variable ID");
+    if (nextWord(rest) != "=") throw Failure{"expected 'variable ID = VALUE'"};
+    int32_t value = parseInt32(nextWord(rest), "the value");
+    expectEnd(rest);
+    return SetVariable{id, value};
+  }
+  if (keyword == "mapevent" || keyword == "item" || keyword == "hero") {
+    int32_t id = parseInt32(nextWord(rest), "the ID");
+    NameKind kind = keyword == "mapevent" ? NameKind::kMapEvent : keyword == "item" ? NameKind::kItem : NameKind::kHero;
+    return SetName{kind, id, quotedOnly(rest, "the name")};
+  }
+  if (keyword == "event") {
+    int32_t id = parseInt32(nextWord(rest), "the event ID");
+    if (id < 1) throw Failure{"a map event's ID is 1 or more"};
+    if (nextWord(rest) != "page") throw Failure{"expected 'event ID page PAGE'"};
+    int32_t page = parseInt32(nextWord(rest), "the page");
+    expectEnd(rest);
+    return EnterEvent{id, page};
+  }
+  if (keyword == "common") {
+    int32_t id = parseInt32(nextWord(rest), "the common event number");
+    if (id < 0) throw Failure{"a common event's number is 0 or more"};
+    expectEnd(rest);
+    return EnterEvent{-id, 0};
+  }
+  if (keyword == "cmd") {
+    Command command{parseInt32(nextWord(rest), "the command code"), {}};
+    while (!rest.empty()) command.parameters.push_back(parseInt32(nextWord(rest), "a parameter"));
+    return command;
+  }
+  throw Failure{"unknown directive '" + std::string(keyword) + "'"};
+}
+
 }  // namespace
 
 std::optional<ScriptError> forEachDirective(const std::string& text, const std::function<void(Directive&)>& each) {
@@ -146,61 +192,14 @@ std::optional<ScriptError> forEachDirective(const std::string& text, const std::
     std::string_view rest = trim(line);
     if (rest.empty() || rest.front() == '#') continue;
     try {
-      Directive directive{lineNumber, SetSwitch{}};
-      if (rest.front() == '@') {
-        if (!inEvent) throw Failure{"a comment must follow an 'event' or 'common' line"};
-        directive.what = readComment(rest.substr(1));
-        each(directive);
-        continue;
+      Directive directive{lineNumber, readLine(rest)};
+      inEvent |= std::holds_alternative<EnterEvent>(directive.what);
+      const bool isComment = std::holds_alternative<Comment>(directive.what);
+      auto* command = std::get_if<Command>(&directive.what);
+      if ((isComment || command) && !inEvent) {
+        throw Failure{std::string(isComment ? "a comment" : "a command") + " must follow an 'event' or 'common' line"};
       }
-      if (rest.substr(0, 3) == "sw[" || rest.substr(0, 4) == "var[") {
-        if (!inEvent) throw Failure{"a command must follow an 'event' or 'common' line"};
-        Command command = readReadableCommand(rest);
-        checkRange(command);
-        directive.what = std::move(command);
-        each(directive);
-        continue;
-      }
-      std::string_view keyword = nextWord(rest);
-      if (keyword == "switch") {
-        int32_t id = parseInt32(nextWord(rest), "the switch ID");
-        std::string_view state = nextWord(rest);
-        if (state != "on" && state != "off") throw Failure{"a switch is 'on' or 'off'"};
-        expectEnd(rest);
-        directive.what = SetSwitch{id, state == "on"};
-      } else if (keyword == "variable") {
-        int32_t id = parseInt32(nextWord(rest), "the variable ID");
-        if (nextWord(rest) != "=") throw Failure{"expected 'variable ID = VALUE'"};
-        int32_t value = parseInt32(nextWord(rest), "the value");
-        expectEnd(rest);
-        directive.what = SetVariable{id, value};
-      } else if (keyword == "mapevent" || keyword == "item" || keyword == "hero") {
-        int32_t id = parseInt32(nextWord(rest), "the ID");
-        NameKind kind = keyword == "mapevent" ? NameKind::kMapEvent : keyword == "item" ? NameKind::kItem : NameKind::kHero;
-        directive.what = SetName{kind, id, quotedOnly(rest, "the name")};
-      } else if (keyword == "event") {
-        int32_t id = parseInt32(nextWord(rest), "the event ID");
-        if (id < 1) throw Failure{"a map event's ID is 1 or more"};
-        if (nextWord(rest) != "page") throw Failure{"expected 'event ID page PAGE'"};
-        int32_t page = parseInt32(nextWord(rest), "the page");
-        expectEnd(rest);
-        directive.what = EnterEvent{id, page};
-        inEvent = true;
-      } else if (keyword == "common") {
-        int32_t id = parseInt32(nextWord(rest), "the common event number");
-        if (id < 0) throw Failure{"a common event's number is 0 or more"};
-        expectEnd(rest);
-        directive.what = EnterEvent{-id, 0};
-        inEvent = true;
-      } else if (keyword == "cmd") {
-        if (!inEvent) throw Failure{"a command must follow an 'event' or 'common' line"};
-        Command command{parseInt32(nextWord(rest), "the command code"), {}};
-        while (!rest.empty()) command.parameters.push_back(parseInt32(nextWord(rest), "a parameter"));
-        checkRange(command);
-        directive.what = std::move(command);
-      } else {
-        throw Failure{"unknown directive '" + std::string(keyword) + "'"};
-      }
+      if (command) checkRange(*command);
       each(directive);
     } catch (const Failure& failure) {
       return ScriptError{lineNumber, failure.message};

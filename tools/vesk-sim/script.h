@@ -24,9 +24,11 @@ struct Comment { std::string text; std::string name; std::vector<CommentArgument
 // An event command line.
 struct Command { int32_t code; std::vector<int32_t> parameters; };
 
+using DirectiveKind = std::variant<SetSwitch, SetVariable, SetName, EnterEvent, Comment, Command>;
+
 struct Directive {
   int lineNumber;  // in the script file, from 1
-  std::variant<SetSwitch, SetVariable, SetName, EnterEvent, Comment, Command> what;
+  DirectiveKind what;
 };
 
 struct ScriptError {
