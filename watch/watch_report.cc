@@ -25,6 +25,16 @@ void writeHeader(Report& report, ScriptPosition at) {
   report << "EventLine: " << at.lineId << nl << nl;
 }
 
+// One changed item: its line (after the header, when it is the first) and its new last seen
+// value. Kept out of line so that the scan itself, which almost never gets here, stays small.
+template <typename Value>
+[[gnu::noinline, gnu::cold]] void noteChange(std::optional<Report>& report, typename Watchlist<Value>::Entry& entry,
+                                             Value now, const char* itemLabel, ScriptPosition at) {
+  if (!report) writeHeader(report.emplace(), at);
+  *report << itemLabel << entry.id << "] changed from " << entry.lastSeen << " to " << now << Report::kLineEnd;
+  entry.lastSeen = now;
+}
+
 // The header is the same whether or not anything changed, so it is composed only once the
 // first change is found: the common case, nothing changed, allocates nothing.
 template <typename Value, typename Read>
@@ -32,11 +42,8 @@ void reportChanges(Watchlist<Value>& list, Read readNow, const char* itemLabel, 
                    ScriptPosition at) {
   std::optional<Report> report;
   for (auto& entry : list.entries()) {
-    Value now = readNow(entry.id);
-    if (now == entry.lastSeen) continue;
-    if (!report) writeHeader(report.emplace(), at);
-    *report << itemLabel << entry.id << "] changed from " << entry.lastSeen << " to " << now << Report::kLineEnd;
-    entry.lastSeen = now;
+    const Value now = readNow(entry.id);
+    if (now != entry.lastSeen) noteChange(report, entry, now, itemLabel, at);
   }
   if (report) showBox(caption, report->text(), BoxIcon::kInformation);
 }
